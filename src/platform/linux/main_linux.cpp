@@ -1,10 +1,35 @@
-// Console check of the core until the window exists: the sample page's line count.
-#include <cstdio>
+// The program's entry routine on Linux: the application, the system's parts, the main window
+// and the event loop, all on this one thread.
+#include <QApplication>
+#include <QMessageBox>
+#include <memory>
+#include <new>
 
-#include "app/sample_results_page.h"
-#include "speedtest/split_text.h"
+#include "platform/linux/window/main_window.h"
+#include "platform/system.h"
 
-int main() {
-  std::printf("sample page: %zu lines\n", vantrel::SplitText(vantrel::SampleResultsPage(), "\r\n").size());
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  using namespace vantrel::platform;
+  std::unique_ptr<vantrel::AutomationLayer> automation;
+  std::unique_ptr<vantrel::Pinger> pinger;
+  std::unique_ptr<vantrel::Shell> shell;
+  std::unique_ptr<vantrel::Clipboard> clipboard;
+  std::unique_ptr<MainWindow> window;  // last: it works on the parts above
+  try {
+    automation = MakeSystemAutomation();
+    pinger = MakeSystemPinger();
+    shell = MakeSystemShell();
+    clipboard = MakeSystemClipboard();
+    if (!automation || !pinger || !shell || !clipboard) throw std::bad_alloc();
+    window = std::make_unique<MainWindow>(
+        WindowServices{*automation, *pinger, *shell, *clipboard, HostsFolderPath()});
+  } catch (const std::bad_alloc&) {
+    QMessageBox::critical(nullptr, QStringLiteral("Vantrel"),
+                          QStringLiteral("The main window could not be created."));
+    return -1;
+  }
+  window->show();
+  application.exec();
   return 0;
 }
