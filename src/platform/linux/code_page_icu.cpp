@@ -28,13 +28,6 @@ constexpr int kLeadCount = 0xFE - kFirstLead + 1;
 
 bool IsLead(uint8_t byte) { return byte >= kFirstLead && byte <= 0xFE; }
 
-// A code unit's bytes: a value above 0xFF is a lead byte (high) and a trail byte (low), any
-// other value one byte. Double-byte values start at 0x8140, so the two never overlap.
-void AppendBytes(std::string& out, uint16_t bytes) {
-  if (bytes > 0xFF) out.push_back(static_cast<char>(bytes >> 8));
-  out.push_back(static_cast<char>(bytes & 0xFF));
-}
-
 struct ConverterCloser {
   void operator()(UConverter* c) const { ucnv_close(c); }
 };
@@ -43,10 +36,12 @@ using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 struct Tables {
   std::array<char16_t, 256> single{};                        // a byte that is no lead byte
   std::array<std::array<char16_t, 256>, kLeadCount> pair{};  // [lead - 0x81][next byte]
+  // A unit's bytes: a value above 0xFF is a lead byte (high) and a trail byte (low), any other
+  // value one byte. Double-byte values start at 0x8140, so the two never overlap.
   std::vector<uint16_t> from_unit = std::vector<uint16_t>(0x10000, kDefaultBytes);
   // WC_COMPOSITECHECK: a base followed by a mark becomes its precomposed character where that
   // character has bytes of its own (mapped or best fit); otherwise the two convert apart.
-  std::vector<bool> composing_mark = std::vector<bool>(0x10000, false);
+  std::vector<uint8_t> composing_mark = std::vector<uint8_t>(0x10000, 0);
   std::vector<std::pair<uint32_t, uint16_t>> compositions;  // (base << 16 | mark, bytes), sorted
 };
 
@@ -113,7 +108,7 @@ void ReadCompositions(Tables& t) {
     // Only a two-unit mapping that composes back: singletons and exclusions never compose.
     if (U_FAILURE(status) || n != 2) continue;
     if (unorm2_composePair(nfc, parts[0], parts[1]) != composite) continue;
-    t.composing_mark[parts[1]] = true;
+    t.composing_mark[parts[1]] = 1;
     t.compositions.emplace_back(static_cast<uint32_t>(parts[0]) << 16 | parts[1],
                                 t.from_unit[composite]);
   }
@@ -156,46 +151,49 @@ const uint16_t* Composed(const Tables& t, char16_t base, char16_t mark) {
 std::u16string Cp936ToUtf16(std::string_view bytes) {
   const Tables* t = Cp936();
   if (bytes.empty() || !t) return {};
-  std::u16string units;
-  units.reserve(bytes.size());
-  const size_t n = bytes.size();
-  for (size_t i = 0; i < n; ++i) {
-    const uint8_t byte = static_cast<uint8_t>(bytes[i]);
+  // At most one unit per byte: write through a pointer and cut the string to size at the end.
+  std::u16string units(bytes.size(), u'\0');
+  char16_t* out = units.data();
+  const auto* in = reinterpret_cast<const uint8_t*>(bytes.data());
+  const uint8_t* const end = in + bytes.size();
+  while (in < end) {
+    const uint8_t byte = *in++;
     if (!IsLead(byte)) {
-      units.push_back(t->single[byte]);
-      continue;
+      *out++ = t->single[byte];
+    } else if (in == end || *in == 0) {
+      // A lead byte takes the next byte with it, valid trail or not, unless the text ends there
+      // or the next byte is a NUL: then it stands alone as the default character.
+      *out++ = kDefaultUnit;
+    } else {
+      *out++ = t->pair[byte - kFirstLead][*in++];
     }
-    // A lead byte takes the next byte with it, valid trail or not, unless the text ends there
-    // or the next byte is a NUL: then it stands alone as the default character.
-    const uint8_t next = i + 1 < n ? static_cast<uint8_t>(bytes[i + 1]) : 0;
-    if (next == 0) {
-      units.push_back(kDefaultUnit);
-      continue;
-    }
-    units.push_back(t->pair[byte - kFirstLead][next]);
-    ++i;
   }
+  units.resize(static_cast<size_t>(out - units.data()));
   return units;
 }
 
 std::string Utf16ToCp936(std::u16string_view units) {
   const Tables* t = Cp936();
   if (units.empty() || !t) return {};
-  std::string bytes;
-  bytes.reserve(units.size() * 2);
-  const size_t n = units.size();
-  for (size_t i = 0; i < n; ++i) {
+  // At most two bytes per unit.
+  std::string bytes(units.size() * 2, '\0');
+  char* out = bytes.data();
+  const char16_t* in = units.data();
+  const char16_t* const end = in + units.size();
+  while (in < end) {
     // Each code unit converts on its own: a surrogate pair is two default characters.
-    const char16_t unit = units[i];
-    if (i + 1 < n && t->composing_mark[units[i + 1]]) {
-      if (const uint16_t* composed = Composed(*t, unit, units[i + 1])) {
-        AppendBytes(bytes, *composed);
-        ++i;
-        continue;
+    uint16_t code = t->from_unit[*in];
+    if (in + 1 < end && t->composing_mark[in[1]]) {
+      if (const uint16_t* composed = Composed(*t, in[0], in[1])) {
+        code = *composed;
+        ++in;
       }
     }
-    AppendBytes(bytes, t->from_unit[unit]);
+    ++in;
+    if (code > 0xFF) *out++ = static_cast<char>(code >> 8);
+    *out++ = static_cast<char>(code & 0xFF);
   }
+  bytes.resize(static_cast<size_t>(out - bytes.data()));
   return bytes;
 }
 
