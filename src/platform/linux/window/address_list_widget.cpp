@@ -40,12 +40,12 @@ AddressListWidget::AddressListWidget(QWidget* parent, const QList<QPair<QString,
   QHeaderView* head = header();
   head->setStretchLastSection(false);
   head->setSectionsMovable(false);
-  head->setSectionsClickable(true);  // pressed like a button, sorting nothing
   head->setSectionResizeMode(QHeaderView::Interactive);
   head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (int i = 0; i < columns.size(); ++i) setColumnWidth(i, columns[i].second);
 
   setSortingEnabled(false);
+  head->setSectionsClickable(true);  // pressed like a button, sorting nothing
   setRootIsDecorated(false);
   setItemsExpandable(false);
   setUniformRowHeights(true);
