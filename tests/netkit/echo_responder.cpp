@@ -1,11 +1,14 @@
-// The delayed test host: answers every ICMP echo request after a set delay, from a raw socket, in
-// a network namespace whose kernel answers no echoes itself. This kernel has no netem to delay
+// The delayed test hosts: answers every ICMP echo request after a set delay, from a raw socket,
+// in a network namespace whose kernel answers no echoes itself. This kernel has no netem to delay
 // the kernel's own replies.
 //
-//   vantrel_echo_responder --delay MS [--duplicate-after MS] [--ready-file PATH]
+//   vantrel_echo_responder --delay MS [--duplicate-after MS] [--answer reply|unreachable]
+//                          [--ready-file PATH]
 //
 // With --duplicate-after it sends each reply once more that long after the first: a late reply
-// that a pinger must not take for its next echo. --ready-file is created once the socket listens.
+// that a pinger must not take for its next echo. `--answer unreachable` answers with an ICMP
+// "port unreachable" about the request instead, as a host whose firewall rejects echoes does.
+// --ready-file is created once the socket listens.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -31,6 +34,7 @@ using Clock = std::chrono::steady_clock;
 struct Options {
   std::chrono::milliseconds delay{0};
   std::chrono::milliseconds duplicateAfter{-1};  // negative: no duplicate
+  bool unreachable = false;
   std::string readyFile;
 };
 
@@ -69,6 +73,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.delay = std::chrono::milliseconds(std::atoi(value));
     } else if (name == "--duplicate-after") {
       options.duplicateAfter = std::chrono::milliseconds(std::atoi(value));
+    } else if (name == "--answer" &&
+               (value == std::string_view("reply") || value == std::string_view("unreachable"))) {
+      options.unreachable = value == std::string_view("unreachable");
     } else if (name == "--ready-file") {
       options.readyFile = value;
     } else {
@@ -78,21 +85,32 @@ bool ParseOptions(int argc, char** argv, Options& options) {
   return argc % 2 == 1;
 }
 
-// The echo reply to the request in `datagram` (IP header included), or nothing for any other
-// packet.
-std::vector<std::uint8_t> ReplyTo(const std::uint8_t* datagram, std::size_t size) {
+void SetChecksum(std::vector<std::uint8_t>& reply) {
+  reply[2] = reply[3] = 0;
+  const std::uint16_t checksum = Checksum(reply);
+  reply[2] = static_cast<std::uint8_t>(checksum >> 8);
+  reply[3] = static_cast<std::uint8_t>(checksum);
+}
+
+// The answer to the request in `datagram` (IP header included), or nothing for any other packet.
+std::vector<std::uint8_t> AnswerTo(const std::uint8_t* datagram, std::size_t size,
+                                   bool unreachable) {
   if (size < 20 || datagram[0] >> 4 != 4) return {};
   const std::size_t ipSize = (datagram[0] & 0x0F) * 4u;
   if (ipSize < 20 || size < ipSize + 8 || datagram[ipSize] != 8 || datagram[ipSize + 1] != 0) {
     return {};
   }
-  std::vector<std::uint8_t> reply(datagram + ipSize, datagram + size);
-  reply[0] = 0;  // echo reply; identifier, sequence number and data stay
-  reply[2] = reply[3] = 0;
-  const std::uint16_t checksum = Checksum(reply);
-  reply[2] = static_cast<std::uint8_t>(checksum >> 8);
-  reply[3] = static_cast<std::uint8_t>(checksum);
-  return reply;
+  std::vector<std::uint8_t> answer;
+  if (unreachable) {
+    // Type 3 code 3, then the request's IP header and its first 8 bytes.
+    answer = {3, 3, 0, 0, 0, 0, 0, 0};
+    answer.insert(answer.end(), datagram, datagram + ipSize + 8);
+  } else {
+    answer.assign(datagram + ipSize, datagram + size);
+    answer[0] = 0;  // echo reply; identifier, sequence number and data stay
+  }
+  SetChecksum(answer);
+  return answer;
 }
 
 int MillisecondsUntil(Clock::time_point due) {
@@ -105,7 +123,9 @@ int MillisecondsUntil(Clock::time_point due) {
 int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "usage: %s --delay MS [--duplicate-after MS] [--ready-file PATH]\n",
+    std::fprintf(stderr,
+                 "usage: %s --delay MS [--duplicate-after MS] [--answer reply|unreachable] "
+                 "[--ready-file PATH]\n",
                  argv[0]);
     return 2;
   }
@@ -141,7 +161,8 @@ int main(int argc, char** argv) {
                                       reinterpret_cast<sockaddr*>(&from), &fromSize);
     if (received <= 0) continue;
     const Clock::time_point arrived = Clock::now();
-    std::vector<std::uint8_t> reply = ReplyTo(datagram, static_cast<std::size_t>(received));
+    std::vector<std::uint8_t> reply =
+        AnswerTo(datagram, static_cast<std::size_t>(received), options.unreachable);
     if (reply.empty()) continue;
     if (options.duplicateAfter.count() >= 0) {
       pending.emplace(arrived + options.delay + options.duplicateAfter, Reply{from, reply});

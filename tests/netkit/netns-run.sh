@@ -9,6 +9,7 @@
 #   silent     198.18.2.2  echoes ignored
 #   delayed    198.18.3.2  our responder answers after 40 ms
 #   duplicating 198.18.4.2 the same, plus a duplicate of each reply 15 ms after it
+#   refusing   198.18.5.2  our responder answers each echo with an ICMP "port unreachable"
 # CMD sees a private /etc/hosts with delayed.vantrel.test added, and VANTREL_IN_TEST_NETNS=1.
 #
 # With VANTREL_IN_TEST_NETNS=1 already set the caller vouches that this is a namespace of its own;
@@ -131,6 +132,7 @@ add_host answering 1
 add_host silent 2
 add_host delayed 3
 add_host duplicating 4
+add_host refusing 5
 
 # The answering host forwards, but has no route beyond this namespace: 198.18.200.0/24 gets an
 # ICMP "network unreachable", at full rate.
@@ -140,8 +142,10 @@ ip route add 198.18.200.0/24 via 198.18.1.2
 in_host "$holder_silent" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
 in_host "$holder_delayed" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
 in_host "$holder_duplicating" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+in_host "$holder_refusing" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
 start_responder "$holder_delayed" --delay 40
 start_responder "$holder_duplicating" --delay 40 --duplicate-after 15
+start_responder "$holder_refusing" --delay 0 --answer unreachable
 
 hosts=$run_dir/hosts
 { cat /etc/hosts; echo "198.18.3.2 delayed.vantrel.test"; } >"$hosts"

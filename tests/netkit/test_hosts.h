@@ -16,6 +16,8 @@ inline constexpr const char* kDelayedHost = "198.18.3.2";
 inline constexpr const char* kDuplicatingHost = "198.18.4.2";
 inline constexpr int kReplyDelayMs = 40;
 inline constexpr int kDuplicateAfterMs = 15;
+// Answers each echo at once with an ICMP "port unreachable" from its own address.
+inline constexpr const char* kRefusingHost = "198.18.5.2";
 // Routed through the answering host, which has no route onward: it answers with an ICMP
 // "network unreachable".
 inline constexpr const char* kUnreachableNetworkHost = "198.18.200.1";

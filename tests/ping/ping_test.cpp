@@ -51,6 +51,7 @@ const PingCase kPingCases[] = {
     {"empty_host", "", 1000, -1, -1},
     {"no_route", kNoRouteHost, 2000, -1, -1},
     {"network_unreachable_error", kUnreachableNetworkHost, 2000, -1, -1},
+    {"unreachable_error_from_the_host", kRefusingHost, 2000, -1, -1},
 };
 
 class PingTable : public testing::TestWithParam<std::tuple<PingerUnderTest, PingCase>> {
