@@ -212,6 +212,8 @@ TEST_F(RegExpTest, TestTellsWhetherAnythingMatches) {
 
 struct SearchCase {
   std::string name;
+  // Test names in CTest show the case's name, not its bytes.
+  friend void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
   std::u16string pattern;
   std::u16string subject;
   bool multiline;
@@ -313,6 +315,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct ReplaceCase {
   std::string name;
+  // Test names in CTest show the case's name, not its bytes.
+  friend void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
   std::u16string pattern;
   bool global;
   std::u16string subject;
