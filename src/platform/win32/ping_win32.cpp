@@ -95,6 +95,10 @@ class IcmpHandle {
   IcmpCloseHandleFunction close_;
 };
 
+#ifndef _WIN64
+static_assert(sizeof(ICMP_ECHO_REPLY) + 8 == 36, "the 32-bit program's reply buffer is 36 bytes");
+#endif
+
 class IcmpDllPinger final : public Pinger {
  protected:
   int Echo(const Text& host, int waitMs) override {
