@@ -21,22 +21,22 @@ struct Search {
   HWND found;
 };
 
+BOOL CALLBACK RememberProgramWindow(HWND hwnd, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  wchar_t title[32] = {};
+  GetWindowTextW(hwnd, title, 32);
+  if (owner != search->processId || std::wstring(title) != L"Vantrel" || !IsWindowVisible(hwnd)) {
+    return TRUE;
+  }
+  search->found = hwnd;
+  return FALSE;
+}
+
 HWND FindProgramWindow(DWORD processId) {
   Search search{processId, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        wchar_t title[32] = {};
-        GetWindowTextW(hwnd, title, 32);
-        if (owner != s->processId || std::wstring(title) != L"Vantrel" || !IsWindowVisible(hwnd)) {
-          return TRUE;
-        }
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(RememberProgramWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
