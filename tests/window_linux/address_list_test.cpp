@@ -2,6 +2,7 @@
 // editing of the first cell, a header that sorts nothing.
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <functional>
 
 #include "window_fixture.h"
@@ -128,12 +129,12 @@ TEST_F(InPlaceEditTest, TabInTheEditorNeitherMovesNorEndsTheEdit) {
   FillList({{"1.1.1.1", "5"}, {"2.2.2.2", "7"}});
   ClickCell(0, 0);
   QTest::keyClick(&list(), Qt::Key_F2);
-  QLineEdit* editor = OpenEditor();
+  QPointer<QLineEdit> editor = OpenEditor();
   ASSERT_NE(editor, nullptr);
   QTest::keyClick(editor, Qt::Key_Tab);
   QTest::keyClick(editor, Qt::Key_Backtab, Qt::ShiftModifier);
   Settle();
-  EXPECT_EQ(OpenEditor(), editor);
+  ASSERT_EQ(OpenEditor(), editor.data());
   EXPECT_EQ(editor->text(), QStringLiteral("1.1.1.1"));
   QTest::keyClick(editor, Qt::Key_Return);
   Settle();

@@ -92,9 +92,6 @@ bool AddressListWidget::edit(const QModelIndex& index, EditTrigger trigger, QEve
 
 void AddressListWidget::mousePressEvent(QMouseEvent* event) {
   leftPressed_ = event->button() == Qt::LeftButton;
-  if (leftPressed_ && !indexAt(event->position().toPoint()).isValid()) {
-    clearSelection();
-  }
   QTreeWidget::mousePressEvent(event);
 }
 

@@ -3,7 +3,7 @@
 // It raises `leftClicked` when the left mouse button is pressed and released inside its rows'
 // area, on a row or on empty space, after the press has been applied to the selection; header
 // clicks, right clicks and keyboard moves raise nothing. A press on empty space leaves no row
-// selected, as in the Windows list view.
+// selected (the view's single selection does that), as in the Windows list view.
 #pragma once
 
 #include <QTreeWidget>
