@@ -28,9 +28,29 @@ if [ $# -eq 0 ]; then
   exit 2
 fi
 
+# run_in_background CMD...: runs CMD as a background job that keeps our stdin, passes TERM, INT
+# and HUP on to it as TERM (or, with signal_target set, on to that instead), and sets `status` to
+# its exit code. A foreground CMD would hold off our traps until it ends.
+run_in_background() {
+  "$@" <&0 &
+  job=$!
+  trap 'kill -TERM $(signal_target) 2>/dev/null || true' TERM INT HUP
+  while kill -0 "$job" 2>/dev/null; do wait "$job" || true; done
+  set +e
+  wait "$job"
+  status=$?
+  set -e
+}
+signal_target() { echo "$job"; }
+
 if [ "${VANTREL_IN_TEST_NETNS:-}" != 1 ]; then
   export VANTREL_IN_TEST_NETNS=1
-  exec unshare --net --pid --fork --kill-child --mount --mount-proc -- "$kit_dir/netns-run.sh" "$@"
+  # unshare itself ignores TERM while it waits: the signal goes to its child, this script as pid 1
+  # of the new namespaces. When unshare dies, --kill-child ends that child and with it the run.
+  signal_target() { cat "/proc/$job/task/$job/children" 2>/dev/null; }
+  run_in_background unshare --net --pid --fork --kill-child --mount --mount-proc -- \
+    "$kit_dir/netns-run.sh" "$@"
+  exit "$status"
 fi
 
 # Never build test hosts in a network that leads anywhere.
@@ -73,8 +93,7 @@ cleanup() {
   rm -rf "$run_dir"
 }
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+trap 'exit 143' TERM INT HUP
 
 ip link set lo up
 # Ping sockets for root here, so that the tests reach both the ping-socket and the raw-socket path.
@@ -151,9 +170,6 @@ hosts=$run_dir/hosts
 { cat /etc/hosts; echo "198.18.3.2 delayed.vantrel.test"; } >"$hosts"
 
 # A mount namespace of CMD's own for the private /etc/hosts, whatever namespace this one is.
-set +e
-unshare --mount --propagation private -- \
+run_in_background unshare --mount --propagation private -- \
   sh -c 'mount --bind "$0" /etc/hosts && exec "$@"' "$hosts" "$@"
-status=$?
-set -e
 exit "$status"
