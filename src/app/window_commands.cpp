@@ -5,15 +5,17 @@
 namespace vantrel {
 
 void WindowCommands::OnStartTestClicked() {
-  RunSpeedTest({parts_.editBox, parts_.addressList, parts_.automation, parts_.pinger});
+  RunSpeedTest({editBox_, addressList_, services_.automation, services_.pinger});
 }
 
-void WindowCommands::OnOpenHostsClicked() { OpenHostsFolder(parts_.shell, parts_.hostsFolderPath); }
+void WindowCommands::OnOpenHostsClicked() {
+  OpenHostsFolder(services_.shell, services_.hostsFolderPath);
+}
 
-void WindowCommands::OnOpenServiceClicked() { OpenServicePage(parts_.shell); }
+void WindowCommands::OnOpenServiceClicked() { OpenServicePage(services_.shell); }
 
 void WindowCommands::OnAddressListClicked() {
-  CopySelectedAddress(parts_.addressList, parts_.clipboard);
+  CopySelectedAddress(addressList_, services_.clipboard);
 }
 
 void WindowCommands::Run(EventBinding binding) {

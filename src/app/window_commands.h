@@ -14,9 +14,8 @@
 
 namespace vantrel {
 
-struct WindowParts {
-  PageEditBox& editBox;    // 编辑框1
-  AddressList& addressList;  // 超级列表框1
+// What the commands work with beside the window's own controls.
+struct WindowServices {
   AutomationLayer& automation;
   Pinger& pinger;
   Shell& shell;
@@ -26,7 +25,9 @@ struct WindowParts {
 
 class WindowCommands {
  public:
-  explicit WindowCommands(const WindowParts& parts) : parts_(parts) {}
+  // `editBox` is 编辑框1 and `addressList` 超级列表框1.
+  WindowCommands(PageEditBox& editBox, AddressList& addressList, const WindowServices& services)
+      : editBox_(editBox), addressList_(addressList), services_(services) {}
 
   void OnStartTestClicked();    // 按钮3 "开始测速"
   void OnOpenHostsClicked();    // 按钮2 "打开HOSTS"
@@ -37,7 +38,9 @@ class WindowCommands {
   void Run(EventBinding binding);
 
  private:
-  WindowParts parts_;
+  PageEditBox& editBox_;
+  AddressList& addressList_;
+  WindowServices services_;
 };
 
 }  // namespace vantrel

@@ -20,8 +20,8 @@ class WindowCommandsTest : public testing::Test {
   FakeShell shell_;
   FakeClipboard clipboard_;
   std::unique_ptr<AutomationLayer> automation_ = platform::MakeSystemAutomation();
-  WindowCommands commands_{{edit_, list_, *automation_, pinger_, shell_, clipboard_,
-                            platform::HostsFolderPath()}};
+  WindowCommands commands_{
+      edit_, list_, {*automation_, pinger_, shell_, clipboard_, platform::HostsFolderPath()}};
 };
 
 TEST_F(WindowCommandsTest, ButtonsOpenTheServicePageAndTheHostsFolder) {

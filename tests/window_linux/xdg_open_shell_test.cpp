@@ -61,7 +61,7 @@ TEST_F(XdgOpenShellTest, ButtonsOfTheWindowRunItEveryTime) {
   NoAutomation automation;
   std::unique_ptr<Shell> shell = platform::MakeSystemShell();
   std::unique_ptr<Clipboard> clipboard = platform::MakeSystemClipboard();
-  platform::MainWindow window(platform::WindowServices{automation, pinger, *shell, *clipboard,
+  platform::MainWindow window(WindowServices{automation, pinger, *shell, *clipboard,
                                                        platform::HostsFolderPath()});
   window.show();
   QPushButton* hosts = nullptr;

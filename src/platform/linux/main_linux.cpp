@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     clipboard = MakeSystemClipboard();
     if (!automation || !pinger || !shell || !clipboard) throw std::bad_alloc();
     window = std::make_unique<MainWindow>(
-        WindowServices{*automation, *pinger, *shell, *clipboard, HostsFolderPath()});
+        vantrel::WindowServices{*automation, *pinger, *shell, *clipboard, HostsFolderPath()});
   } catch (const std::bad_alloc&) {
     QMessageBox::critical(nullptr, QStringLiteral("Vantrel"),
                           QStringLiteral("The main window could not be created."));

@@ -45,9 +45,7 @@ MainWindow::MainWindow(const WindowServices& services)
   setAutoFillBackground(true);
 
   CreateControls();
-  commands_ = std::make_unique<WindowCommands>(
-      WindowParts{*editBox_, *addressList_, services.automation, services.pinger, services.shell,
-                  services.clipboard, services.hostsFolderPath});
+  commands_ = std::make_unique<WindowCommands>(*editBox_, *addressList_, services);
 
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const Point at = CenteredPosition(screen.width(), screen.height(), form.width, form.height);

@@ -20,15 +20,6 @@ namespace vantrel::platform {
 inline constexpr int kWindowsFrameWidth = 3;
 inline constexpr int kWindowsCaptionHeight = 23;
 
-// What the window's commands use beside its own controls.
-struct WindowServices {
-  AutomationLayer& automation;
-  Pinger& pinger;
-  Shell& shell;
-  Clipboard& clipboard;
-  std::string_view hostsFolderPath;
-};
-
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(const WindowServices& services);

@@ -139,9 +139,7 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     ShowWindow(control, SW_SHOWNA);
   }
   if (!editBox_ || !addressList_) return false;
-  commands_ = std::make_unique<WindowCommands>(
-      WindowParts{*editBox_, *addressList_, services_.automation, services_.pinger, services_.shell,
-                  services_.clipboard, services_.hostsFolderPath});
+  commands_ = std::make_unique<WindowCommands>(*editBox_, *addressList_, services_);
   return true;
 }
 

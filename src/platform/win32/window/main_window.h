@@ -20,15 +20,6 @@
 
 namespace vantrel::win32 {
 
-// What the commands work with beside the window's own controls.
-struct WindowServices {
-  AutomationLayer& automation;
-  Pinger& pinger;
-  Shell& shell;
-  Clipboard& clipboard;
-  std::string_view hostsFolderPath;
-};
-
 class MainWindow {
  public:
   static constexpr const wchar_t* kClassName = L"VantrelMainWindow";
