@@ -9,45 +9,26 @@
 # Usage: scripts/screenshot-linux.sh [path/to/vantrel]
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-if [ -z "${VANTREL_SCREENSHOT_NETNS:-}" ]; then
-  exec unshare -n env VANTREL_SCREENSHOT_NETNS=1 bash "${BASH_SOURCE[0]}" "$@"
-fi
-ip link set lo up
+source "$ROOT/scripts/lib/display.sh"
+enter_private_network "$@"
 
 PROGRAM=$(realpath "${1:-$ROOT/build/linux/src/platform/linux/vantrel}")
 OUT_DIR=$ROOT/build/screenshots
 mkdir -p "$OUT_DIR"
 
-xvfb_pid=
 program_pid=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_virtual_display
 }
 trap cleanup EXIT
 
-if [ -z "${DISPLAY:-}" ]; then
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$display_file")
-  rm -f "$display_file"
-fi
+start_virtual_display
 unset QT_QPA_PLATFORM
 
 "$PROGRAM" </dev/null >/dev/null 2>&1 &
 program_pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  echo "the program's window did not appear" >&2
-  exit 1
-fi
+window=$(wait_for_window Vantrel 100)
 sleep 1  # let the window paint
 import -window root "$OUT_DIR/linux.png"
 echo "$OUT_DIR/linux.png"

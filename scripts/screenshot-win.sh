@@ -10,52 +10,28 @@
 # Usage: scripts/screenshot-win.sh [path/to/vantrel.exe]
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-if [ -z "${VANTREL_SCREENSHOT_NETNS:-}" ]; then
-  exec unshare -n env VANTREL_SCREENSHOT_NETNS=1 bash "${BASH_SOURCE[0]}" "$@"
-fi
-ip link set lo up
+source "$ROOT/scripts/lib/display.sh"
+enter_private_network "$@"
 
 PROGRAM=$(realpath "${1:-$ROOT/build/win64/src/platform/win32/vantrel.exe}")
 OUT_DIR=$ROOT/build/screenshots
 mkdir -p "$OUT_DIR"
-export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix-x11}
 
-xvfb_pid=
 program_pid=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
   "$ROOT/scripts/wine-prefix.sh" stop
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_virtual_display
 }
 trap cleanup EXIT
 
-if [ -z "${DISPLAY:-}" ]; then
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$display_file")
-  rm -f "$display_file"
-fi
+start_virtual_display
 
-# With DISPLAY set, the prefix gets Wine's X11 driver and the CJK font replacements.
-"$ROOT/scripts/wine-prefix.sh" start
-source "$ROOT/scripts/wine-env.sh"
-# No window manager runs on the bare Xvfb: Wine then draws the frame and caption bar itself.
-"$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+start_wine_on_display
 
 "$WINELOADER" "$PROGRAM" </dev/null >/dev/null 2>&1 &
 program_pid=$!
-window=
-for _ in $(seq 200); do
-  window=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  echo "the program's window did not appear" >&2
-  exit 1
-fi
+window=$(wait_for_window Vantrel 200)
 sleep 1  # let the window paint
 import -window root "$OUT_DIR/win64.png"
 echo "$OUT_DIR/win64.png"

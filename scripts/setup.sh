@@ -9,7 +9,7 @@ packages=(
   googletest libbenchmark-dev
   qt6-base-dev libpcre2-dev libicu-dev
   wine wine64
-  xvfb xauth x11-utils imagemagick fonts-wqy-microhei
+  xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei
   iproute2 util-linux libcap2-bin
 )
 

@@ -6,25 +6,25 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
 
+source scripts/lib/display.sh
 cleanup() {
   scripts/wine-prefix.sh stop
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_virtual_display
 }
 trap cleanup EXIT
 
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:$((90 + RANDOM % 100))
-  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
+# Linux tests that need a real X server use this display.
+start_virtual_display
 
+# The Windows tests run on Wine's null display driver. A wineserver of this prefix left running
+# outside the namespace would serve the tests from there: end it first.
 export WINEPREFIX=$root/build/wineprefix
-scripts/wine-prefix.sh start
+scripts/wine-prefix.sh stop
+env -u DISPLAY scripts/wine-prefix.sh start
 
 status=0
 echo "== native tests (build/linux)"
 ctest --test-dir build/linux --output-on-failure --timeout 300 || status=1
 echo "== Windows tests under Wine (build/win64)"
-ctest --test-dir build/win64 --output-on-failure --timeout 300 || status=1
+env -u DISPLAY ctest --test-dir build/win64 --output-on-failure --timeout 300 || status=1
 exit $status

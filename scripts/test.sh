@@ -9,4 +9,5 @@ scripts/setup.sh
 scripts/build.sh linux win32 win64
 scripts/check-win32-binary.sh build/win32/src/platform/win32/vantrel.exe
 
+export VANTREL_ECHO_RESPONDER=$PWD/build/linux/tests/netkit/vantrel_echo_responder
 exec tests/netkit/netns-run.sh scripts/test-in-netns.sh

@@ -25,5 +25,6 @@ case "${1:-start}" in
     ;;
   stop)
     "$WINESERVER" -k 2>/dev/null || true
+    "$WINESERVER" -w 2>/dev/null || true
     ;;
 esac
