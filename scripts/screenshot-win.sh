@@ -43,7 +43,7 @@ sleep 2
 import -window root "$OUT_DIR/win64-speed-test.png"
 echo "$OUT_DIR/win64-speed-test.png"
 
-xdotool key --window "$window" Escape
+xdotool key Escape
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$program_pid" 2>/dev/null; then
   echo "the program did not end on Esc" >&2
