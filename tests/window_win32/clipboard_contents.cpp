@@ -44,11 +44,26 @@ void PutClipboardUnicodeText(std::wstring_view text) {
   PutClipboardBlock(CF_UNICODETEXT, withNul.c_str(), (withNul.size() + 1) * sizeof(wchar_t));
 }
 
-bool HoldClipboard() {
-  // A message-only window of this thread; it goes with the thread.
-  const HWND holder = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      nullptr, nullptr);
-  return holder && OpenClipboard(holder);
+ClipboardHeldElsewhere::ClipboardHeldElsewhere()
+    : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  holder_ = std::thread([this] {
+    // A message-only window of this thread; it goes with the thread.
+    const HWND window = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                        nullptr, nullptr, nullptr);
+    const bool open = window && OpenClipboard(window);
+    SetEvent(opened_);
+    WaitForSingleObject(release_, 10000);
+    if (open) CloseClipboard();
+  });
+  WaitForSingleObject(opened_, 10000);
+}
+
+ClipboardHeldElsewhere::~ClipboardHeldElsewhere() {
+  SetEvent(release_);
+  holder_.join();
+  CloseHandle(opened_);
+  CloseHandle(release_);
 }
 
 }  // namespace vantrel::win32::testing

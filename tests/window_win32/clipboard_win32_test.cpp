@@ -12,7 +12,7 @@ namespace vantrel::win32 {
 namespace {
 
 using testing::ClipboardText;
-using testing::HoldClipboard;
+using testing::ClipboardHeldElsewhere;
 using testing::PutClipboardText;
 
 TEST(SystemClipboard, ReplacesTheContentWithTheTextBytes) {
@@ -43,20 +43,10 @@ TEST(SystemClipboard, TextIsTheOnlyFormatLeft) {
 
 TEST(SystemClipboard, HeldByAnotherThreadNothingChanges) {
   PutClipboardText("theirs");
-  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread holder([&] {
-    const bool open = HoldClipboard();
-    SetEvent(opened);
-    WaitForSingleObject(release, 10000);
-    if (open) CloseClipboard();
-  });
-  WaitForSingleObject(opened, 10000);
-  EXPECT_FALSE(platform::MakeSystemClipboard()->SetClipboardText("mine"));
-  SetEvent(release);
-  holder.join();
-  CloseHandle(opened);
-  CloseHandle(release);
+  {
+    const ClipboardHeldElsewhere held;
+    EXPECT_FALSE(platform::MakeSystemClipboard()->SetClipboardText("mine"));
+  }
   EXPECT_EQ(ClipboardText(), "theirs");
 }
 

@@ -146,21 +146,11 @@ TEST_F(WindowCommandsTest, LongCellIsCopiedWhole) {
 TEST_F(WindowCommandsTest, ClipboardHeldByAnotherThreadIsLeftAsItWas) {
   AddRow(L"10.0.0.1", L"5");
   PutClipboardText("theirs");
-  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread holder([&] {
-    const bool open = HoldClipboard();
-    SetEvent(opened);
-    WaitForSingleObject(release, 10000);
-    if (open) CloseClipboard();
-  });
-  WaitForSingleObject(opened, 10000);
-  ClickCell(0, 0);
-  EXPECT_EQ(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
-  SetEvent(release);
-  holder.join();
-  CloseHandle(opened);
-  CloseHandle(release);
+  {
+    const ClipboardHeldElsewhere held;
+    ClickCell(0, 0);
+    EXPECT_EQ(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+  }
   EXPECT_EQ(ClipboardText(), "theirs");
 }
 
