@@ -61,7 +61,8 @@ BENCHMARK(BM_SpeedTestOnLoopback)->Unit(benchmark::kMillisecond)->UseRealTime()-
 
 void BM_BareLoopbackEcho(benchmark::State& state) {
   auto pinger = platform::MakeSystemPinger();
-  for (auto _ : state) benchmark::DoNotOptimize(pinger->PingHost("127.0.0.1", kSpeedTestPingWaitMs));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(pinger->PingHost("127.0.0.1", kSpeedTestPingWaitMs));
 }
 BENCHMARK(BM_BareLoopbackEcho)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

@@ -42,7 +42,7 @@ struct FontDescription {
 
 struct FormDescription {
   Text caption;
-  int width;   // outer window rectangle, frame and caption bar included
+  int width;  // outer window rectangle, frame and caption bar included
   int height;
   Rect storedPosition;  // kept by the form, not used: the window opens centred
   FontDescription controlFont;

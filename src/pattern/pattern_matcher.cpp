@@ -64,9 +64,8 @@ std::unique_ptr<PatternMatcher> PatternMatcher::Copy() const {
   return copy;
 }
 
-bool PatternMatcher::Create(std::string_view pattern, std::string_view subject,
-                            bool caseSensitive, bool multiline, bool global,
-                            bool expandQuoteMarker) {
+bool PatternMatcher::Create(std::string_view pattern, std::string_view subject, bool caseSensitive,
+                            bool multiline, bool global, bool expandQuoteMarker) {
   regExp_.reset();
   matches_.reset();
   regExp_ = layer_.CreateObject(kRegExpProgId);

@@ -43,9 +43,7 @@ Text Utf16BytesToText(const ByteBuffer& buffer) {
   return Utf16ToText(units);
 }
 
-std::u16string TextToUtf16(std::string_view text) {
-  return platform::Cp936ToUtf16(UpToNul(text));
-}
+std::u16string TextToUtf16(std::string_view text) { return platform::Cp936ToUtf16(UpToNul(text)); }
 
 Text Utf16ToText(std::u16string_view units) {
   return Text(UpToNul(platform::Utf16ToCp936(UpToNulUnit(units))));

@@ -14,15 +14,16 @@ struct SplitCase {
 
 class SplitTextTable : public testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitTextTable, CutsAtCrLf) { EXPECT_EQ(SplitText(GetParam().text, "\r\n"), GetParam().expected); }
+TEST_P(SplitTextTable, CutsAtCrLf) {
+  EXPECT_EQ(SplitText(GetParam().text, "\r\n"), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitTextTable,
     testing::Values(SplitCase{"", {}}, SplitCase{"A\r\nB", {"A", "B"}},
                     SplitCase{"A\r\nB\r\n", {"A", "B"}},  // a trailing delimiter adds nothing
                     SplitCase{"A\r\n\r\nB", {"A", "", "B"}}, SplitCase{"\r\n", {""}},
-                    SplitCase{"\r\n\r\n", {"", ""}}, SplitCase{"A", {"A"}},
-                    SplitCase{"\r", {"\r"}},
+                    SplitCase{"\r\n\r\n", {"", ""}}, SplitCase{"A", {"A"}}, SplitCase{"\r", {"\r"}},
                     // 0x8D 0x0D is one two-byte character: the CR inside it is no delimiter.
                     SplitCase{"x\x8D\r\ny", {"x\x8D\r\ny"}},
                     SplitCase{"\xD6\xD0\r\n\xCE\xC4", {"\xD6\xD0", "\xCE\xC4"}},

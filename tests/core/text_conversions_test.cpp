@@ -16,7 +16,8 @@ std::vector<uint8_t> Bytes(const ByteBuffer& b) {
 TEST(TextToUtf16Bytes, KeepsTheTerminatorAndTellsAbsentFromEmpty) {
   EXPECT_EQ(Bytes(TextToUtf16Bytes("")), (std::vector<uint8_t>{0, 0}));
   EXPECT_FALSE(TextToUtf16Bytes(std::nullopt).present());
-  EXPECT_EQ(Bytes(TextToUtf16Bytes("abc")), (std::vector<uint8_t>{0x61, 0, 0x62, 0, 0x63, 0, 0, 0}));
+  EXPECT_EQ(Bytes(TextToUtf16Bytes("abc")),
+            (std::vector<uint8_t>{0x61, 0, 0x62, 0, 0x63, 0, 0, 0}));
   // 中 is D6 D0 in code page 936 and U+4E2D.
   EXPECT_EQ(Bytes(TextToUtf16Bytes("\xD6\xD0")), (std::vector<uint8_t>{0x2D, 0x4E, 0, 0}));
   // 0x80 is the euro sign in the Windows table.
@@ -49,15 +50,16 @@ TEST_P(Utf16BytesToTextTable, Converts) {
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, Utf16BytesToTextTable,
-    testing::Values(BytesToTextCase{{0x61, 0, 0x62, 0}, true, "ab"},             // no terminator
-                    BytesToTextCase{{0x61, 0, 0, 0, 0x62, 0}, true, "a"},         // ends at U+0000
-                    BytesToTextCase{{0x61, 0, 0x62}, true, "a"},                  // odd byte
-                    BytesToTextCase{{}, false, ""},                               // no buffer
-                    BytesToTextCase{{}, true, ""},                                // zero bytes
-                    BytesToTextCase{{0, 0, 0x61, 0}, true, ""},                   // starts at U+0000
+    testing::Values(BytesToTextCase{{0x61, 0, 0x62, 0}, true, "ab"},       // no terminator
+                    BytesToTextCase{{0x61, 0, 0, 0, 0x62, 0}, true, "a"},  // ends at U+0000
+                    BytesToTextCase{{0x61, 0, 0x62}, true, "a"},           // odd byte
+                    BytesToTextCase{{}, false, ""},                        // no buffer
+                    BytesToTextCase{{}, true, ""},                         // zero bytes
+                    BytesToTextCase{{0, 0, 0x61, 0}, true, ""},            // starts at U+0000
                     BytesToTextCase{{0x2D, 0x4E, 0x87, 0x65}, true, "\xD6\xD0\xCE\xC4"},  // 中文
                     // A character the code page lacks becomes its default character.
-                    BytesToTextCase{{0x41, 0, 0x00, 0xAC, 0x42, 0}, true, "A?B"}));  // U+AC00 (Hangul)
+                    BytesToTextCase{
+                        {0x41, 0, 0x00, 0xAC, 0x42, 0}, true, "A?B"}));  // U+AC00 (Hangul)
 
 TEST(TextConversions, MixedTextRoundTrips) {
   const std::string text =

@@ -29,8 +29,7 @@ TEST_F(WindowCommandsTest, ButtonsOpenTheServicePageAndTheHostsFolder) {
   commands_.Run(EventBinding::kOpenHosts);
   commands_.Run(EventBinding::kOpenHosts);  // each click is a new request
   const std::string hosts = "item:" + std::string(platform::HostsFolderPath());
-  EXPECT_EQ(shell_.calls,
-            (std::vector<std::string>{"web:https://www.17e.com/", hosts, hosts}));
+  EXPECT_EQ(shell_.calls, (std::vector<std::string>{"web:https://www.17e.com/", hosts, hosts}));
 }
 
 TEST_F(WindowCommandsTest, ListClickCopiesTheSelectedRowsAddress) {

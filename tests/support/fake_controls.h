@@ -76,7 +76,8 @@ class FakeAddressList : public AddressList {
 // Answers each host with a scripted time (-1 for hosts it does not know).
 class FakePinger : public Pinger {
  public:
-  explicit FakePinger(Log& log, std::map<Text, int> times = {}) : log_(log), times_(std::move(times)) {}
+  explicit FakePinger(Log& log, std::map<Text, int> times = {})
+      : log_(log), times_(std::move(times)) {}
   std::vector<Text> hosts;
   std::vector<int> waits;
 

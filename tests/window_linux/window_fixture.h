@@ -35,8 +35,8 @@ class WindowTest : public ::testing::Test {
   void Open(AutomationLayer& automation) { Open(automation, pinger_); }
   void Open(AutomationLayer& automation, Pinger& pinger) {
     window_.reset();
-    window_ = std::make_unique<platform::MainWindow>(WindowServices{
-        automation, pinger, shell_, *clipboard_, platform::HostsFolderPath()});
+    window_ = std::make_unique<platform::MainWindow>(
+        WindowServices{automation, pinger, shell_, *clipboard_, platform::HostsFolderPath()});
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));

@@ -61,8 +61,8 @@ TEST_F(XdgOpenShellTest, ButtonsOfTheWindowRunItEveryTime) {
   NoAutomation automation;
   std::unique_ptr<Shell> shell = platform::MakeSystemShell();
   std::unique_ptr<Clipboard> clipboard = platform::MakeSystemClipboard();
-  platform::MainWindow window(WindowServices{automation, pinger, *shell, *clipboard,
-                                                       platform::HostsFolderPath()});
+  platform::MainWindow window(
+      WindowServices{automation, pinger, *shell, *clipboard, platform::HostsFolderPath()});
   window.show();
   QPushButton* hosts = nullptr;
   QPushButton* service = nullptr;

@@ -24,7 +24,7 @@ class ClipboardHeldElsewhere {
   ClipboardHeldElsewhere& operator=(const ClipboardHeldElsewhere&) = delete;
 
  private:
-  void* opened_;   // events, as HANDLEs
+  void* opened_;  // events, as HANDLEs
   void* release_;
   std::thread holder_;
 };

@@ -11,8 +11,8 @@
 namespace vantrel::win32 {
 namespace {
 
-using testing::ClipboardText;
 using testing::ClipboardHeldElsewhere;
+using testing::ClipboardText;
 using testing::PutClipboardText;
 
 TEST(SystemClipboard, ReplacesTheContentWithTheTextBytes) {

@@ -136,13 +136,11 @@ Variant FromVariant(const VARIANT* in) {
                                             SysStringLen(in->bstrVal)));
     case VT_DISPATCH:
       if (!in->pdispVal) return Variant();
-      return Variant::Object(
-          std::make_shared<ComObject>(ComRef<IDispatch>::Share(in->pdispVal)));
+      return Variant::Object(std::make_shared<ComObject>(ComRef<IDispatch>::Share(in->pdispVal)));
     case VT_UNKNOWN: {
       ComRef<IDispatch> dispatch;
-      if (!in->punkVal ||
-          FAILED(in->punkVal->QueryInterface(IID_IDispatch,
-                                             reinterpret_cast<void**>(dispatch.Receive())))) {
+      if (!in->punkVal || FAILED(in->punkVal->QueryInterface(
+                              IID_IDispatch, reinterpret_cast<void**>(dispatch.Receive())))) {
         return Variant();
       }
       return Variant::Object(std::make_shared<ComObject>(std::move(dispatch)));
