@@ -10,4 +10,9 @@ namespace vantrel::netkit {
 // under Wine runs in the wineserver's services: it shows whether those were started in the kit.
 std::string WhyNotInsideKit();
 
+// What each platform's network layer tells: whether there is a default route, and whether an
+// interface holds kKitLinkAddress.
+bool HasDefaultRoute();
+bool HasKitLinkAddress();
+
 }  // namespace vantrel::netkit

@@ -2,11 +2,9 @@
 #include <ifaddrs.h>
 #include <netinet/in.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <string_view>
 
 #include "kit_check.h"
 #include "test_hosts.h"
@@ -17,6 +15,8 @@ namespace {
 struct IfAddrsDeleter {
   void operator()(ifaddrs* list) const { freeifaddrs(list); }
 };
+
+}  // namespace
 
 bool HasKitLinkAddress() {
   ifaddrs* found = nullptr;
@@ -43,20 +43,6 @@ bool HasDefaultRoute() {
     if (destination == "00000000") return true;
   }
   return false;
-}
-
-}  // namespace
-
-std::string WhyNotInsideKit() {
-  const char* marker = std::getenv("VANTREL_IN_TEST_NETNS");
-  if (!marker || std::string_view(marker) != "1") {
-    return "VANTREL_IN_TEST_NETNS is not 1: run the tests through tests/netkit/netns-run.sh";
-  }
-  if (HasDefaultRoute()) return "this network namespace has a default route: it is no test network";
-  if (!HasKitLinkAddress()) {
-    return std::string("no interface holds ") + kKitLinkAddress + ": the test hosts are not up";
-  }
-  return {};
 }
 
 }  // namespace vantrel::netkit

@@ -2,8 +2,6 @@
 // The IP helper headers need the Windows types.
 #include <iphlpapi.h>
 
-#include <cstdlib>
-#include <string_view>
 #include <vector>
 
 #include "kit_check.h"
@@ -26,6 +24,8 @@ std::vector<unsigned char> ReadTable(Get get) {
   }
   return {};
 }
+
+}  // namespace
 
 bool HasKitLinkAddress() {
   const auto bytes = ReadTable([](unsigned char* buffer, ULONG* size) {
@@ -50,25 +50,6 @@ bool HasDefaultRoute() {
     if (table->table[i].dwForwardDest == 0 && table->table[i].dwForwardMask == 0) return true;
   }
   return false;
-}
-
-}  // namespace
-
-std::string WhyNotInsideKit() {
-  const char* marker = std::getenv("VANTREL_IN_TEST_NETNS");
-  if (!marker || std::string_view(marker) != "1") {
-    return "VANTREL_IN_TEST_NETNS is not 1: run the tests through tests/netkit/netns-run.sh";
-  }
-  // Under Wine these tables come from the wineserver's services, which also send the echoes.
-  if (HasDefaultRoute()) {
-    return "the system's network has a default route: its services (under Wine, the "
-           "wineserver) were not started inside the test namespace";
-  }
-  if (!HasKitLinkAddress()) {
-    return std::string("no interface holds ") + kKitLinkAddress +
-           ": the test hosts are not up, or the wineserver was started outside the test namespace";
-  }
-  return {};
 }
 
 }  // namespace vantrel::netkit
