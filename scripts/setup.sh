@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libpcre2-dev libicu-dev
   wine wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei
-  iproute2 util-linux libcap2-bin
+  iproute2 util-linux procps libcap2-bin
 )
 
 missing=()
