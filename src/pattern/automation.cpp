@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "pattern/text_conversions.h"
+#include "pattern/utf16le.h"
 
 namespace vantrel {
 
@@ -51,15 +52,7 @@ Text VariantAsText(const Variant& v) {
 
 ByteBuffer VariantAsBytes(const Variant& v) {
   if (const auto* bytes = v.get<std::vector<uint8_t>>()) return ByteBuffer::FromBytes(*bytes);
-  if (const auto* s = v.get<std::u16string>()) {
-    std::vector<uint8_t> out;
-    out.reserve(s->size() * 2);
-    for (char16_t unit : *s) {
-      out.push_back(static_cast<uint8_t>(unit & 0xFF));
-      out.push_back(static_cast<uint8_t>(unit >> 8));
-    }
-    return ByteBuffer::FromBytes(std::move(out));
-  }
+  if (const auto* s = v.get<std::u16string>()) return ByteBuffer::FromBytes(Utf16LeBytes(*s));
   return ByteBuffer();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "pattern/text_conversions.h"
+#include "pattern/utf16le.h"
 
 namespace vantrel::platform {
 
@@ -24,11 +25,7 @@ std::optional<std::u16string> ArgumentAsString(const Variant& value) {
   if (value.empty()) return std::u16string();
   if (const auto* s = value.get<std::u16string>()) return *s;
   if (const auto* bytes = value.get<std::vector<uint8_t>>()) {
-    std::u16string units(bytes->size() / 2, u'\0');
-    for (size_t i = 0; i < units.size(); ++i) {
-      units[i] = static_cast<char16_t>((*bytes)[2 * i] | ((*bytes)[2 * i + 1] << 8));
-    }
-    return units;
+    return Utf16LeUnits(bytes->data(), bytes->size());
   }
   if (value.get<bool>() || value.get<int32_t>() || value.get<double>()) {
     // Digits, sign, point and the boolean words are all ASCII: the conversion is exact.
