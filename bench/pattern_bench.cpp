@@ -11,6 +11,7 @@
 #include "pattern/text_conversions.h"
 #include "platform/system.h"
 #include "speedtest/speed_test.h"
+#include "standing_aside.h"
 
 namespace vantrel {
 namespace {
@@ -19,20 +20,7 @@ constexpr size_t kPageBytes = 10 * 1024 * 1024;
 
 // Rows in the sample table's layout: CR LF line ends, cells five TABs deep, a Chinese place.
 const std::string& Page() {
-  static const std::string page = [] {
-    std::string p = "<html><body>\r\n\t\t<table class=\"rank_list\">\r\n\t\t\t<tbody>\r\n";
-    const std::string place = "\xD6\xD0\xB9\xFA";  // 中国
-    for (int row = 1; p.size() < kPageBytes; ++row) {
-      p += row % 2 ? "\t\t\t    \r\n\t\t\t\t<tr >\r\n"
-                   : "\t\t\t    \r\n\t\t\t\t<tr class=\"alt\">\r\n";
-      p += "\t\t\t\t\t<td>" + std::to_string(row) + "</td>\r\n";
-      p += "\t\t\t\t\t<td>198.51." + std::to_string(row / 256 % 256) + "." +
-           std::to_string(row % 256) + "</td>\r\n";
-      p += "\t\t\t\t\t<td>" + place + "</td>\r\n\t\t\t\t</tr>\r\n";
-    }
-    p += "\t\t\t</tbody>\r\n\t\t</table>\r\n</body></html>\r\n";
-    return p;
-  }();
+  static const std::string page = bench::PageOfSize(kPageBytes);
   return page;
 }
 

@@ -1,5 +1,5 @@
-// A list and a pinger that stand aside, so that a benchmark of the speed test measures the
-// extraction and the staging alone.
+// What the benchmarks share: results pages of a given size, and a list and a pinger that stand
+// aside, so that a benchmark of the speed test measures the extraction and the staging alone.
 #pragma once
 
 #include "speedtest/controls.h"
