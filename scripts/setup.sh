@@ -11,6 +11,8 @@ packages=(
   wine wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei
   iproute2 util-linux procps libcap2-bin
+  libclang-rt-14-dev llvm-14 valgrind
+  qemu-system-x86 debootstrap e2fsprogs
 )
 
 missing=()
