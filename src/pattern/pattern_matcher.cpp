@@ -1,5 +1,6 @@
 #include "pattern/pattern_matcher.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -18,13 +19,14 @@ int32_t Truncate(double value) {
   return static_cast<int32_t>(value);
 }
 
-// Byte offset of the character that F characters (UTF-16 code units) into `text` starts at.
-// Every character of the code page is one code unit, so walking F characters gives the match's
-// own byte offset.
-size_t CharsToByteOffset(std::string_view text, int32_t chars) {
-  size_t pos = 0;
-  for (int32_t i = 0; i < chars && pos < text.size(); ++i) pos += CharLengthAt(text, pos);
-  return pos < text.size() ? pos : text.size();
+// Byte offset in the subject text of the character that starts `units` code units into the
+// subject: the length of what those units convert to. Counting two bytes for every byte of 0x80 or
+// above would run past it, since 0x80 and 0xFF are characters of one byte.
+size_t UnitsToByteOffset(const ByteBuffer& subjectUnits, int32_t units, size_t textSize) {
+  const int64_t byteCount = std::min<int64_t>(subjectUnits.size(), int64_t{units} * 2);
+  if (byteCount <= 0) return 0;
+  const std::vector<uint8_t> prefix(subjectUnits.data(), subjectUnits.data() + byteCount);
+  return std::min(Utf16BytesToText(ByteBuffer::FromBytes(prefix)).size(), textSize);
 }
 
 }  // namespace
@@ -136,9 +138,10 @@ Text PatternMatcher::GetSubMatchText(int32_t matchIndex, int32_t groupIndex,
 // character at a time and byte for byte; -2 when it is not there. Without a match, the search
 // starts at the subject's first byte.
 int32_t PatternMatcher::StartPosition(const ObjectRef& match, std::string_view found) const {
-  const Text subject = Utf16BytesToText(VariantAsBytes(subject_));
+  const ByteBuffer subjectUnits = VariantAsBytes(subject_);
+  const Text subject = Utf16BytesToText(subjectUnits);
   const int32_t firstIndex = Truncate(VariantAsDouble(GetProperty(match, "FirstIndex")));
-  size_t pos = CharsToByteOffset(subject, firstIndex < 0 ? 0 : firstIndex);
+  size_t pos = UnitsToByteOffset(subjectUnits, firstIndex < 0 ? 0 : firstIndex, subject.size());
   if (found.empty()) {
     // An empty match of its own stands at its offset, even at the very end of the subject.
     const bool there = pos < subject.size() || (match && pos == subject.size());

@@ -134,6 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"HexAndUnicodeEscapes", "\\x41\\u4E2D", "A" + kZhong, {}, {{"A" + kZhong, 0}}},
         // FirstIndex counts characters; the start position is the match's own byte offset.
         MatchCase{"ByteOffsetAfterChineseText", "abc", kZhong + kWen + kAbc, {}, {{"abc", 4}}},
+        // 0x80 and 0xFF are characters of one byte, though above 0x7F.
+        MatchCase{"ByteOffsetAfterOneByteCharactersAbove7F",
+                  "abc",
+                  "\x80\xFF" + kAbc + "\x80" + kAbc,
+                  {},
+                  {{"abc", 2}, {"abc", 6}}},
         MatchCase{"ChinesePatternAndSubject",
                   kZhong + "(.)",
                   kWen + kZhong + kWen + kZhong + kCe,
