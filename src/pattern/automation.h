@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -29,6 +30,19 @@ class Variant {
                              std::vector<uint8_t>, ObjectRef>;
 
   Variant() = default;  // empty
+  // A copy is made aside and moved in. libstdc++ 12's own variant copy leaves the storage marked
+  // as holding a value when the value's copy throws (a vector or string out of memory), and its
+  // destruction then frees garbage: made this way, the exception leaves nothing half-built.
+  Variant(const Variant& other)
+      : value_(std::visit(
+            [](const auto& v) { return Value(std::in_place_type<std::decay_t<decltype(v)>>, v); },
+            other.value_)) {}
+  Variant& operator=(const Variant& other) {
+    value_ = Variant(other).value_;
+    return *this;
+  }
+  Variant(Variant&&) noexcept = default;
+  Variant& operator=(Variant&&) noexcept = default;
   static Variant Bool(bool v) { return Variant(Value(v)); }
   static Variant Int(int32_t v) { return Variant(Value(v)); }
   static Variant Double(double v) { return Variant(Value(v)); }

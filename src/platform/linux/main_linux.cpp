@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/linux/window/main_window.h"
+#include "platform/linux/window/out_of_memory.h"
 #include "platform/system.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
     return -1;
   }
   window->show();
-  application.exec();
+  // The commands end the program themselves when memory runs out; this is for what Qt's own event
+  // handling lets through.
+  RunOrEndForLackOfMemory([&] { application.exec(); });
   return 0;
 }

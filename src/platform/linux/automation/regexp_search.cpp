@@ -1,5 +1,7 @@
 #include "automation/regexp_search.h"
 
+#include <new>
+
 #include "automation/pattern_translation.h"
 #include "automation/pcre2_handles.h"
 
@@ -18,7 +20,7 @@ constexpr uint32_t kCompileOptions = PCRE2_ALT_BSUX | PCRE2_MATCH_UNSET_BACKREF 
 
 Pcre2Code Compile(const RegExpSettings& settings) {
   Pcre2CompileContext context(pcre2_compile_context_create(nullptr));
-  if (!context) return nullptr;
+  if (!context) throw std::bad_alloc();
   // With LF as the only newline, "." matches everything but LF (CR included).
   pcre2_set_newline(context.get(), PCRE2_NEWLINE_LF);
   uint32_t options = kCompileOptions;
@@ -30,6 +32,7 @@ Pcre2Code Compile(const RegExpSettings& settings) {
   PCRE2_SIZE errorOffset = 0;
   Pcre2Code code(pcre2_compile(AsPcre2(pattern.data()), pattern.size(), options, &error,
                                &errorOffset, context.get()));
+  if (!code && error == PCRE2_ERROR_HEAP_FAILED) throw std::bad_alloc();
   // Without JIT the interpreter runs the same pattern, under the depth limit.
   if (code) pcre2_jit_compile(code.get(), PCRE2_JIT_COMPLETE);
   return code;
@@ -49,7 +52,8 @@ std::optional<std::vector<MatchSpan>> FindMatches(const RegExpSettings& settings
   const Pcre2MatchData matchData(pcre2_match_data_create_from_pattern(code.get(), nullptr));
   const Pcre2MatchContext context(pcre2_match_context_create(nullptr));
   const Pcre2JitStack jitStack(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
-  if (!matchData || !context || !jitStack) return std::nullopt;
+  // Running out of memory ends the program here as anywhere else; it is no failed search.
+  if (!matchData || !context || !jitStack) throw std::bad_alloc();
   pcre2_set_match_limit(context.get(), MatchLimitFor(subject.size()));
   pcre2_set_depth_limit(context.get(), kDepthLimit);
   pcre2_jit_stack_assign(context.get(), nullptr, jitStack.get());
@@ -64,6 +68,7 @@ std::optional<std::vector<MatchSpan>> FindMatches(const RegExpSettings& settings
     const int rc =
         pcre2_match(code.get(), units, subject.size(), start, 0, matchData.get(), context.get());
     if (rc == PCRE2_ERROR_NOMATCH) break;
+    if (rc == PCRE2_ERROR_NOMEMORY) throw std::bad_alloc();
     // A limit reached, the JIT stack exhausted: the whole search fails.
     if (rc < 0) return std::nullopt;
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(matchData.get());

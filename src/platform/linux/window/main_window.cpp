@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/form.h"
+#include "platform/linux/window/out_of_memory.h"
 #include "platform/linux/window/qt_text.h"
 #include "platform/linux/window/window_key_filter.h"
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(const WindowServices& services)
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
 
+  ReserveMemoryForTheMessage();
   CreateControls();
   commands_ = std::make_unique<WindowCommands>(*editBox_, *addressList_, services);
 
@@ -53,6 +55,10 @@ MainWindow::MainWindow(const WindowServices& services)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::RunCommand(EventBinding binding) {
+  RunOrEndForLackOfMemory([&] { commands_->Run(binding); });
+}
 
 void MainWindow::CreateControls() {
   const FormDescription& form = MainWindowForm();
@@ -68,7 +74,7 @@ void MainWindow::CreateControls() {
         button->setAutoDefault(false);
         PlaceControl(*button, control, font);
         keys->Watch(*button, FocusKind::kButton);
-        connect(button, &QPushButton::clicked, this, [this, binding] { commands_->Run(binding); });
+        connect(button, &QPushButton::clicked, this, [this, binding] { RunCommand(binding); });
         break;
       }
       case ControlKind::kEditBox: {
@@ -88,7 +94,7 @@ void MainWindow::CreateControls() {
         PlaceControl(*addressList_, control, font);
         keys->Watch(*addressList_, FocusKind::kListView);
         connect(addressList_, &AddressListWidget::leftClicked, this,
-                [this, binding] { commands_->Run(binding); });
+                [this, binding] { RunCommand(binding); });
         break;
       }
     }

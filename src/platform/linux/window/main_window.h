@@ -30,6 +30,8 @@ class MainWindow : public QWidget {
 
  private:
   void CreateControls();
+  // Runs the command an event is bound to; running out of memory there ends the program.
+  void RunCommand(EventBinding binding);
 
   PageEditWidget* editBox_ = nullptr;  // owned by the window, as Qt children are
   AddressListWidget* addressList_ = nullptr;
