@@ -3,9 +3,10 @@
 // crashes. The IP helper library still offers IcmpSendEcho, but the pinger takes icmp.dll only.
 #include <winsock2.h>  // with windows.h, after the WinSock 2 declarations
 // The IP helper declarations need the Windows types.
+#include <ipexport.h>
+// IcmpSendEcho's declaration needs the address and option types.
 #include <gtest/gtest.h>
 #include <icmpapi.h>
-#include <iphlpapi.h>
 
 #include <array>
 
