@@ -31,6 +31,7 @@ TEST_F(SpeedTestRuns, ThousandRunsWithRealEchoesKeepHeapAndDescriptorsFlat) {
                                      {"3", "", "c"},
                                      {"4", netkit::kNoRouteHost, "d"},
                                      {"5", netkit::kUnresolvableName, "e"}});
+  // The warm-up also opens what the pinger keeps for its life.
   Run(page, kWarmUpRuns);
   const size_t descriptorsBefore = OpenDescriptors();
   const int64_t growth = GrowthOverRuns(page);
