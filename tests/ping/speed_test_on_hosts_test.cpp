@@ -2,6 +2,8 @@
 // real echoes, real extraction, stand-in controls.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "netkit/kit_check.h"
 #include "netkit/test_hosts.h"
 #include "platform/system.h"
@@ -36,14 +38,18 @@ TEST(SpeedTestOnTestHosts, ListsEachMatchWithItsEchoTime) {
   const std::vector<Text> times = list.Column(1);
   ASSERT_EQ(times.size(), 6u);
   // Loopback answers within a millisecond (Wine's first echo of a process can read 1).
-  EXPECT_TRUE(times[0] == "0" || times[0] == "1") << times[0];
+  const auto answeredFromLoopback = [](const Text& time) {
+    const int ms = std::stoi(time);
+    return ms >= 0 && ms <= 1 + netkit::EmulationSlackMs();
+  };
+  EXPECT_TRUE(answeredFromLoopback(times[0])) << times[0];
   EXPECT_EQ(times[1], "-1");
   EXPECT_EQ(times[2], "-1");  // an empty cell is never looked up
   // The delayed host answers after its delay: well within the speed test's wait.
   const int delayed = std::stoi(times[3]);
   EXPECT_GE(delayed, netkit::kReplyDelayMs - 1);
   EXPECT_LT(delayed, kSpeedTestPingWaitMs);
-  EXPECT_TRUE(times[4] == "0" || times[4] == "1") << times[4];
+  EXPECT_TRUE(answeredFromLoopback(times[4])) << times[4];
   EXPECT_EQ(times[5], "-1");
   EXPECT_EQ(edit.text(), "");
 }
