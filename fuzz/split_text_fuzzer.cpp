@@ -25,7 +25,8 @@ std::vector<std::string> ModelSplit(const std::string& text, const std::string& 
       pieces.push_back(piece);
       piece.clear();
       i += delimiter.size();
-    } else if (static_cast<unsigned char>(text[i]) >= 0x80) {
+    } else if (const auto byte = static_cast<unsigned char>(text[i]);
+               byte >= 0x81 && byte <= 0xFE) {
       if (i + 1 == text.size()) break;  // a lead byte with nothing after it
       piece += text[i];
       piece += text[i + 1];

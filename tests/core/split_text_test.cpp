@@ -26,6 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"\r\n\r\n", {"", ""}}, SplitCase{"A", {"A"}}, SplitCase{"\r", {"\r"}},
                     // 0x8D 0x0D is one two-byte character: the CR inside it is no delimiter.
                     SplitCase{"x\x8D\r\ny", {"x\x8D\r\ny"}},
+                    // 0x80 and 0xFF are characters of one byte: the line break after them counts.
+                    SplitCase{"a\x80\r\nb\xFF\r\nc", {"a\x80", "b\xFF", "c"}},
                     SplitCase{"\xD6\xD0\r\n\xCE\xC4", {"\xD6\xD0", "\xCE\xC4"}},
                     // A lead byte at the very end stays in the last piece.
                     SplitCase{"a\r\nb\xD6", {"a", "b\xD6"}}));
