@@ -12,5 +12,5 @@ status=0
 echo "== native tests (build/linux)"
 ctest --test-dir build/linux --output-on-failure --timeout 300 || status=1
 echo "== Windows tests under Wine (build/win64)"
-env -u DISPLAY ctest --test-dir build/win64 --output-on-failure --timeout 300 || status=1
+env -u DISPLAY ctest --test-dir build/win64 --output-on-failure --timeout 600 || status=1
 exit $status
