@@ -104,9 +104,11 @@ class RunningProgram {
 };
 
 // Sent with a bound on the wait, so that a hung program fails the test instead of stopping it.
+// Not SMTO_ABORTIFHUNG: a program still busy starting on a slow (emulated) CPU counts as hung
+// after 5 s and the call would fail at once; the bound alone is what the test needs.
 LRESULT SendToProgram(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  EXPECT_NE(SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 60000, &result), 0)
+  EXPECT_NE(SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_NORMAL, 60000, &result), 0)
       << "message " << message << ": " << GetLastError();
   return static_cast<LRESULT>(result);
 }
