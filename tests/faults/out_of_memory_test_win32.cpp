@@ -17,6 +17,7 @@
 #include <string>
 
 #include "platform/system.h"
+#include "process_windows.h"
 #include "support/fake_controls.h"
 #include "window_under_test_win32.h"
 
@@ -62,21 +63,13 @@ int RunSpeedTestChild(long failingAllocation) {
   return 0;
 }
 
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
 // The message box of a process: a dialog window of that process.
-BOOL CALLBACK RememberMessageBox(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (owner != search->processId || std::wstring(className) != L"#32770") return TRUE;
-  search->found = window;
-  return FALSE;
+HWND FindMessageBox(DWORD processId) {
+  return testing_support::FindTopLevelWindowOf(processId, [](HWND window) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return std::wstring(className) == L"#32770";
+  });
 }
 
 std::wstring TextOf(HWND window) {
@@ -137,12 +130,11 @@ ChildEnd RunChild(long failingAllocation) {
   // A safety bound for a child that hangs, not a measure of speed.
   for (int waited = 0; waited < 30000; waited += 20) {
     if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0) break;
-    Search search{process.dwProcessId, nullptr};
-    EnumWindows(RememberMessageBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found && IsWindowVisible(search.found) && end.boxTitle.empty()) {
-      end.boxTitle = TextOf(search.found);
-      end.boxText = StaticTexts(search.found);
-      PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+    const HWND box = FindMessageBox(process.dwProcessId);
+    if (box && IsWindowVisible(box) && end.boxTitle.empty()) {
+      end.boxTitle = TextOf(box);
+      end.boxText = StaticTexts(box);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
   }
   if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {

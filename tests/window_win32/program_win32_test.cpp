@@ -13,6 +13,7 @@
 #include "app/form.h"
 #include "app/sample_results_page.h"
 #include "netkit/kit_check.h"
+#include "process_windows.h"
 #include "support/results_page.h"
 #include "window/wide_text.h"
 
@@ -29,28 +30,12 @@ std::wstring ProgramPath() {
   return std::wstring(path.begin(), path.end());
 }
 
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK RememberProgramWindow(HWND hwnd, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  wchar_t title[32] = {};
-  GetWindowTextW(hwnd, title, 32);
-  if (owner != search->processId || std::wstring(title) != L"Vantrel" || !IsWindowVisible(hwnd)) {
-    return TRUE;
-  }
-  search->found = hwnd;
-  return FALSE;
-}
-
 HWND FindProgramWindow(DWORD processId) {
-  Search search{processId, nullptr};
-  EnumWindows(RememberProgramWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return testing_support::FindTopLevelWindowOf(processId, [](HWND hwnd) {
+    wchar_t title[32] = {};
+    GetWindowTextW(hwnd, title, 32);
+    return std::wstring(title) == L"Vantrel" && IsWindowVisible(hwnd);
+  });
 }
 
 // The program started as its own process; ended by force if a test leaves it running.
